@@ -1,0 +1,3 @@
+// The test runner's entry point.
+#define DOCTEST_CONFIG_IMPLEMENT_WITH_MAIN
+#include <doctest/doctest.h>
