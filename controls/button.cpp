@@ -1,0 +1,53 @@
+// Buttons: ordinary push buttons whose click, handed back by the main window, runs the bound action.
+#include "controls/control.hpp"
+#include "controls/control_state.hpp"
+#include "window/system_text.hpp"
+
+namespace {
+
+struct Button {
+    const ControlRow* row;
+    WNDPROC system_proc;
+};
+
+LRESULT CALLBACK button_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept
+{
+    Button& button = *control_state<Button>(hwnd);
+    switch (message) {
+    case WM_COMMAND:
+        if (HIWORD(wparam) == BN_CLICKED && reinterpret_cast<HWND>(lparam) == hwnd) {
+            if (button.row->on_click)
+                button.row->on_click();
+            return 0;
+        }
+        break;
+    case WM_NCDESTROY: {
+        const WNDPROC system_proc = button.system_proc;
+        attach_control_state<Button>(hwnd, nullptr);
+        delete_control_state(&button);
+        return call_window_proc(system_proc, hwnd, message, wparam, lparam);
+    }
+    }
+    return call_window_proc(button.system_proc, hwnd, message, wparam, lparam);
+}
+
+} // namespace
+
+HWND create_button(HWND parent, const ControlRow& row, int id)
+{
+    // Never BS_DEFPUSHBUTTON: Enter clicks nothing in this window.
+    const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (row.tab ? WS_TABSTOP : 0) | BS_PUSHBUTTON | BS_CENTER |
+                        BS_VCENTER | BS_MULTILINE;
+    Button* button = new_control_state<Button>(&row, nullptr);
+    if (!button)
+        return nullptr;
+    const HWND hwnd = create_window(0, "BUTTON", row.text, style, row.left, row.top, row.width, row.height, parent, id, nullptr);
+    if (!hwnd) {
+        delete_control_state(button);
+        return nullptr;
+    }
+    attach_control_state(hwnd, button);
+    button->system_proc = subclass_window(hwnd, button_proc);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    return hwnd;
+}

@@ -1,0 +1,38 @@
+// Per-control state that lives exactly as long as its control: made with the control, attached to
+// its window, and destroyed when the window is.
+#pragma once
+
+#include <windows.h>
+
+#include <cstdlib>
+#include <new>
+#include <utility>
+
+// Null when no memory is left; the control is then not made.
+template <class State, class... Args>
+State* new_control_state(Args&&... args)
+{
+    void* memory = std::malloc(sizeof(State));
+    return memory ? new (memory) State{std::forward<Args>(args)...} : nullptr;
+}
+
+template <class State>
+void delete_control_state(State* state)
+{
+    if (!state)
+        return;
+    state->~State();
+    std::free(state);
+}
+
+template <class State>
+void attach_control_state(HWND hwnd, State* state)
+{
+    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+}
+
+template <class State>
+State* control_state(HWND hwnd)
+{
+    return reinterpret_cast<State*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}

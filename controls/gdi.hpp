@@ -1,0 +1,110 @@
+// Owned GDI objects and device contexts: each released exactly once, when its owner goes.
+#pragma once
+
+#include <windows.h>
+
+#include <utility>
+
+// A GDI object the program made (font, brush, pen). Stock objects are never put in one.
+template <class Handle>
+class OwnedObject {
+public:
+    OwnedObject() = default;
+    explicit OwnedObject(Handle handle) : handle_(handle) {}
+    OwnedObject(OwnedObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    OwnedObject& operator=(OwnedObject&& other) noexcept
+    {
+        std::swap(handle_, other.handle_);
+        return *this;
+    }
+    ~OwnedObject()
+    {
+        if (handle_)
+            DeleteObject(handle_);
+    }
+    Handle get() const { return handle_; }
+    explicit operator bool() const { return handle_ != nullptr; }
+
+private:
+    Handle handle_ = nullptr;
+};
+
+using OwnedFont = OwnedObject<HFONT>;
+using OwnedBrush = OwnedObject<HBRUSH>;
+using OwnedPen = OwnedObject<HPEN>;
+
+// BeginPaint on construction, EndPaint on destruction.
+class PaintDc {
+public:
+    explicit PaintDc(HWND hwnd) : hwnd_(hwnd) { hdc_ = BeginPaint(hwnd, &paint_); }
+    ~PaintDc() { EndPaint(hwnd_, &paint_); }
+    PaintDc(const PaintDc&) = delete;
+    PaintDc& operator=(const PaintDc&) = delete;
+    HDC get() const { return hdc_; }
+    const RECT& area() const { return paint_.rcPaint; }
+
+private:
+    HWND hwnd_;
+    PAINTSTRUCT paint_{};
+    HDC hdc_;
+};
+
+// A window's DC (or the screen's, for a null window), released on destruction.
+class WindowDc {
+public:
+    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), hdc_(GetDC(hwnd)) {}
+    ~WindowDc()
+    {
+        if (hdc_)
+            ReleaseDC(hwnd_, hdc_);
+    }
+    WindowDc(const WindowDc&) = delete;
+    WindowDc& operator=(const WindowDc&) = delete;
+    HDC get() const { return hdc_; }
+
+private:
+    HWND hwnd_;
+    HDC hdc_;
+};
+
+// Selects an object into a DC and selects the previous one back on destruction.
+class SelectGuard {
+public:
+    SelectGuard(HDC hdc, HGDIOBJ object) : hdc_(hdc), previous_(SelectObject(hdc, object)) {}
+    ~SelectGuard() { SelectObject(hdc_, previous_); }
+    SelectGuard(const SelectGuard&) = delete;
+    SelectGuard& operator=(const SelectGuard&) = delete;
+
+private:
+    HDC hdc_;
+    HGDIOBJ previous_;
+};
+
+// A font made from a font setting: its character set, precisions, quality and pitch are replaced
+// by the system defaults and every other field is used as set. Empty when the system refuses.
+OwnedFont make_font(const LOGFONTA& setting);
+
+// The font to draw with: the made one, or the stock default GUI font when there is none.
+HFONT font_or_default(const OwnedFont& font);
+
+// An icon the program made from its resources (not a shared one), destroyed once.
+class OwnedIcon {
+public:
+    OwnedIcon() = default;
+    explicit OwnedIcon(HICON icon) : icon_(icon) {}
+    OwnedIcon(OwnedIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
+    OwnedIcon& operator=(OwnedIcon&& other) noexcept
+    {
+        std::swap(icon_, other.icon_);
+        return *this;
+    }
+    ~OwnedIcon()
+    {
+        if (icon_)
+            DestroyIcon(icon_);
+    }
+    HICON get() const { return icon_; }
+
+private:
+    HICON icon_ = nullptr;
+};
