@@ -1,15 +1,17 @@
 # The commands: make run (build and start the program), make test (build and run every test).
 # Both install what is missing first.
 BUILD := build
-CMAKE_FLAGS := -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake
 
-.PHONY: deps build test run
+.PHONY: deps build test run screenshot
 
 deps:
 	@scripts/install-deps
 
-build: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+# Configured once; afterwards the build refreshes its own configuration when CMakeLists change.
+$(BUILD)/build.ninja:
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
+
+build: deps $(BUILD)/build.ninja
 	@cmake --build $(BUILD)
 
 test: build
@@ -17,3 +19,7 @@ test: build
 
 run: build
 	@scripts/run $(BUILD)
+
+# The picture of the window that the README shows.
+screenshot: build
+	@scripts/screenshot $(BUILD) docs/glossavo.png

@@ -3,14 +3,6 @@
 
 namespace {
 
-unsigned long long colours(const IconGroupEntry& entry)
-{
-    if (entry.colour_count)
-        return entry.colour_count;
-    const unsigned bits = entry.planes * entry.bit_count;
-    return bits >= 64 ? ~0ULL : 1ULL << bits;
-}
-
 int image_width(const IconGroupEntry& entry)
 {
     return entry.width ? entry.width : 256;
@@ -35,7 +27,7 @@ OwnedIcon make_icon(const IconGroupEntry* entry)
 const IconGroupEntry* choose_icon(const IconGroupEntry* entries, std::size_t count, int width)
 {
     for (std::size_t i = 0; i < count; ++i)
-        if (image_width(entries[i]) == width && colours(entries[i]) >= 16)
+        if (image_width(entries[i]) == width && entries[i].colour_count >= 16)
             return &entries[i];
     return count ? &entries[count - 1] : nullptr;
 }

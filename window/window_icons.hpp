@@ -12,7 +12,7 @@
 struct IconGroupEntry {
     BYTE width;         // 0 for 256
     BYTE height;
-    BYTE colour_count;  // 0 for 256 colours or more
+    BYTE colour_count;  // as the entry gives it: 0 for images of 256 colours or more
     BYTE reserved;
     WORD planes;
     WORD bit_count;
@@ -26,8 +26,8 @@ struct IconGroupHeader {
 };
 #pragma pack(pop)
 
-// The first image `width` pixels wide whose entry gives at least 16 colours, else the last image;
-// null for an empty group.
+// The first image `width` pixels wide whose entry gives a colour count of at least 16, else the
+// last image; null for an empty group.
 const IconGroupEntry* choose_icon(const IconGroupEntry* entries, std::size_t count, int width);
 
 struct WindowIcons {
