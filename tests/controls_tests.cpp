@@ -213,3 +213,18 @@ TEST_CASE("a button's click, handed back by its parent, runs the bound action on
     SendMessageA(button, BM_CLICK, 0, 0);
     CHECK(g_clicks == 2);
 }
+
+TEST_CASE("labels and the separator: classes with the arrow pointer, the hollow brush and no icon")
+{
+    const Parent parent;
+    const ControlRow label{"标签2", ControlKind::label, 8, 48, 88, 24, 0, "主体：", nullptr, kNoOption};
+    const ControlRow line{"外形框1", ControlKind::separator, -1, 256, 761, 1, 0, nullptr, nullptr, kNoOption};
+    for (const HWND control : {create_label(parent.hwnd, label, 1), create_separator(parent.hwnd, line, 2)}) {
+        REQUIRE(control);
+        CHECK(GetClassLongPtrA(control, GCL_STYLE) == (CS_HREDRAW | CS_VREDRAW | CS_DBLCLKS));
+        CHECK(reinterpret_cast<HGDIOBJ>(GetClassLongPtrA(control, GCLP_HBRBACKGROUND)) == GetStockObject(NULL_BRUSH));
+        CHECK(reinterpret_cast<HCURSOR>(GetClassLongPtrA(control, GCLP_HCURSOR)) == LoadCursorA(nullptr, IDC_ARROW));
+        CHECK(GetClassLongPtrA(control, GCLP_HICON) == 0);
+        CHECK((GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) == 0);  // made hidden
+    }
+}
