@@ -48,6 +48,6 @@ HWND create_button(HWND parent, const ControlRow& row, int id)
     }
     attach_control_state(hwnd, button);
     button->system_proc = subclass_window(hwnd, button_proc);
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     return hwnd;
 }

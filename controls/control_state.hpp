@@ -28,11 +28,11 @@ void delete_control_state(State* state)
 template <class State>
 void attach_control_state(HWND hwnd, State* state)
 {
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(state));
 }
 
 template <class State>
 State* control_state(HWND hwnd)
 {
-    return reinterpret_cast<State*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    return reinterpret_cast<State*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }

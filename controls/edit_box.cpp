@@ -36,7 +36,7 @@ LRESULT calc_size(EditBox& box, HWND hwnd, WPARAM wparam, LPARAM lparam)
 {
     const LRESULT result = call_window_proc(box.system_proc, hwnd, WM_NCCALCSIZE, wparam, lparam);
     RECT& client = wparam ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lparam)->rgrc[0] : *reinterpret_cast<RECT*>(lparam);
-    const int h = font_text_height(reinterpret_cast<HFONT>(SendMessageA(hwnd, WM_GETFONT, 0, 0)), "W");
+    const int h = font_text_height(reinterpret_cast<HFONT>(SendMessageW(hwnd, WM_GETFONT, 0, 0)), "W");
     client.top += (client.bottom - client.top - h) / 2;
     client.bottom = client.top + h;
     return result;
@@ -141,14 +141,14 @@ HWND create_edit_box(HWND parent, const ControlRow& row, int id)
     const int minimum = font_text_height(font, "吴") + 2 * GetSystemMetrics(SM_CYEDGE);
     if (!multi_line && row.height < minimum)
         SetWindowPos(hwnd, nullptr, 0, 0, row.width, minimum, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
 
     if (!multi_line)
         recompute_frame(hwnd);
-    SendMessageA(hwnd, EM_LIMITTEXT, 0, 0);
-    SendMessageA(hwnd, EM_SETSEL, 0, 0);
-    SendMessageA(hwnd, EM_SCROLLCARET, 0, 0);
-    SetWindowLongPtrA(hwnd, GWL_EXSTYLE, GetWindowLongPtrA(hwnd, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
+    SendMessageW(hwnd, EM_LIMITTEXT, 0, 0);
+    SendMessageW(hwnd, EM_SETSEL, 0, 0);
+    SendMessageW(hwnd, EM_SCROLLCARET, 0, 0);
+    SetWindowLongPtrW(hwnd, GWL_EXSTYLE, GetWindowLongPtrW(hwnd, GWL_EXSTYLE) | WS_EX_CLIENTEDGE);
     recompute_frame(hwnd);
     return hwnd;
 }
@@ -164,7 +164,7 @@ void write_edit_box(HWND hwnd, const char* text)
     box.writing = true;
     write_window_text(hwnd, text);
     box.writing = false;
-    SendMessageA(hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), EN_CHANGE), reinterpret_cast<LPARAM>(hwnd));
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), EN_CHANGE), reinterpret_cast<LPARAM>(hwnd));
 }
 
 LRESULT edit_box_colours(HWND hwnd, HDC hdc)

@@ -1,15 +1,19 @@
 // Making fonts from font settings.
 #include "controls/gdi.hpp"
 
+#include "window/system_text.hpp"
+
 OwnedFont make_font(const LOGFONTA& setting)
 {
     LOGFONTA font = setting;
-    font.lfCharSet = DEFAULT_CHARSET;
+    // The system's default character set as a Chinese (code page 936) system has it, so that the
+    // GBK texts find their glyphs on any system.
+    font.lfCharSet = GB2312_CHARSET;
     font.lfOutPrecision = OUT_DEFAULT_PRECIS;
     font.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     font.lfQuality = PROOF_QUALITY;
     font.lfPitchAndFamily = DEFAULT_PITCH;
-    return OwnedFont(CreateFontIndirectA(&font));
+    return OwnedFont(create_font(font));
 }
 
 HFONT font_or_default(const OwnedFont& font)

@@ -81,7 +81,8 @@ private:
 };
 
 // A font made from a font setting: its character set, precisions, quality and pitch are replaced
-// by the system defaults and every other field is used as set. Empty when the system refuses.
+// by the defaults of a Chinese system and every other field is used as set. Empty when the system
+// refuses.
 OwnedFont make_font(const LOGFONTA& setting);
 
 // The font to draw with: the made one, or the stock default GUI font when there is none.

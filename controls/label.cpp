@@ -38,7 +38,7 @@ LRESULT CALLBACK label_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpara
 {
     switch (message) {
     case WM_NCCREATE:
-        attach_control_state(hwnd, static_cast<const ControlRow*>(reinterpret_cast<CREATESTRUCTA*>(lparam)->lpCreateParams));
+        attach_control_state(hwnd, static_cast<const ControlRow*>(reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams));
         break;
     case WM_PAINT:
         paint(hwnd, *control_state<const ControlRow>(hwnd));

@@ -23,13 +23,14 @@ RECT screen_rect_of_client(HWND hwnd)
     return rect;
 }
 
-// A font as a label makes it: a character height, a weight, any character set, no face name.
+// A font as a label makes it: a character height, a weight, the character set a Chinese system
+// takes by default, no face name.
 HFONT label_font(int character_height, int weight)
 {
     LOGFONTW font{};
     font.lfHeight = -character_height;
     font.lfWeight = weight;
-    font.lfCharSet = DEFAULT_CHARSET;
+    font.lfCharSet = GB2312_CHARSET;
     font.lfQuality = PROOF_QUALITY;
     return CreateFontIndirectW(&font);
 }

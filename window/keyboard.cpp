@@ -81,7 +81,7 @@ bool pre_translate_key(const MSG& message)
     case VK_ESCAPE:
         if (shift)
             return false;
-        SendMessageA(main, WM_CLOSE, 0, 0);
+        SendMessageW(main, WM_CLOSE, 0, 0);
         return true;
     case VK_F1:
         return !shift;  // no help

@@ -77,7 +77,7 @@ LRESULT CALLBACK main_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM
         // A control's notice goes back to the control that sent it, which raises its event.
         const HWND control = reinterpret_cast<HWND>(lparam);
         if (!ending() && row_of(control) != kControlCount)
-            SendMessageA(control, WM_COMMAND, wparam, lparam);
+            SendMessageW(control, WM_COMMAND, wparam, lparam);
         return 0;
     }
     case WM_GETMINMAXINFO: {
@@ -125,9 +125,9 @@ HWND build_main_window()
         MoveWindow(hwnd, left, top, kMainWindow.width, kMainWindow.height, FALSE);
 
     g_icons = load_window_icons();
-    SendMessageA(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(g_icons.large.get()));
-    SendMessageA(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_icons.small.get()));
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    SendMessageW(hwnd, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(g_icons.large.get()));
+    SendMessageW(hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(g_icons.small.get()));
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
 
     for (std::size_t i = 0; i < kControlCount; ++i) {
         const ControlRow& row = kControls[i];

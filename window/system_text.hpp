@@ -26,6 +26,9 @@ Text read_window_text(HWND hwnd);
 // Replaces the window's text; null empties it.
 void write_window_text(HWND hwnd, const char* text);
 
+// A font from a font setting, its face name converted like every other text.
+HFONT create_font(const LOGFONTA& setting);
+
 // Height of `text` drawn in the font selected into `hdc`.
 int text_height(HDC hdc, const char* text);
 
@@ -38,7 +41,7 @@ public:
 
 private:
     // A caption is one line across a window at most a screen wide: more than this never shows.
-    char text_[256];
+    wchar_t text_[256];
     int length_;
 };
 
