@@ -2,7 +2,7 @@
 # Both install what is missing first.
 BUILD := build
 
-.PHONY: deps build test run screenshot
+.PHONY: deps build test run screenshot bench
 
 deps:
 	@scripts/install-deps
@@ -23,3 +23,7 @@ run: build
 # The picture of the window that the README shows.
 screenshot: build
 	@scripts/screenshot $(BUILD) docs/glossavo.png
+
+# Benchmarks against bare references; figures and goals go to bench/RESULTS.md.
+bench: build
+	@scripts/bench $(BUILD)

@@ -59,24 +59,49 @@ std::uint64_t add_saturating(std::uint64_t total, std::size_t length)
 
 std::size_t text_length(const char* text)
 {
-    return text ? std::strlen(text) : 0;
+    if (!text)
+        return 0;
+    // A word at a time, as the C library's own does but several times faster than the one the
+    // program gets under Windows: a word holds a zero byte exactly when the test below is
+    // non-zero. Words are read aligned, so none reaches into a page past the terminator's.
+    const char* end = text;
+    for (; reinterpret_cast<std::uintptr_t>(end) % sizeof(std::uint32_t); ++end)
+        if (*end == '\0')
+            return static_cast<std::size_t>(end - text);
+    for (;; end += sizeof(std::uint32_t)) {
+        std::uint32_t word;
+        std::memcpy(&word, end, sizeof word);
+        if ((word - 0x01010101u) & ~word & 0x80808080u)
+            break;
+    }
+    while (*end != '\0')
+        ++end;
+    return static_cast<std::size_t>(end - text);
 }
 
 Text join_pieces(const TextPiece* pieces, std::size_t count)
 {
     std::uint64_t total = 1; // the terminator
-    for (std::size_t i = 0; i < count; ++i)
+    std::size_t longest = 0;
+    for (std::size_t i = 0; i < count; ++i) {
         total = add_saturating(total, pieces[i].length);
+        longest = pieces[i].length > longest ? pieces[i].length : longest;
+    }
 
     Text text = obtain_text(total);
-    char* end = text;
-    for (std::size_t i = 0; i < count; ++i) {
-        if (pieces[i].length == 0)
-            continue;
-        std::memcpy(end, pieces[i].bytes, pieces[i].length);
-        end += pieces[i].length;
+    // The pieces are copied a stretch at a time, all pieces in step: a phrase that fills several
+    // slots is then read from memory once and written from the cache to each of its places.
+    constexpr std::size_t kStretch = 256 * 1024;
+    for (std::size_t from = 0; from < longest; from += kStretch) {
+        char* place = text;
+        for (std::size_t i = 0; i < count; ++i) {
+            const std::size_t length = pieces[i].length;
+            if (from < length)
+                std::memcpy(place + from, pieces[i].bytes + from, length - from < kStretch ? length - from : kStretch);
+            place += length;
+        }
     }
-    *end = '\0';
+    text[total - 1] = '\0';
     return text;
 }
 

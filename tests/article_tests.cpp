@@ -118,7 +118,16 @@ TEST_CASE("phrases pass through byte for byte")
         const char* name;
         std::string subject, event, explanation;
     };
+    // Long phrases of varied bytes, each longer than the stretches the composer copies at a time.
+    std::string long_subject, long_event, long_explanation;
+    for (std::size_t i = 0; i < 700001; ++i)
+        long_subject += static_cast<char>(0x20 + i % 91);
+    for (std::size_t i = 0; i < 262145; ++i)
+        long_event += static_cast<char>(0x81 + i % 120);
+    for (std::size_t i = 0; i < 524287; ++i)
+        long_explanation += static_cast<char>(0x30 + i % 13);
     const Case cases[] = {
+        {"long phrases", long_subject, long_event, long_explanation},
         {"CR LF is copied and splits its paragraph", "桃子\r\n核", "不能\r\n", "\r\n"},
         {"leading and trailing blanks stay", "  桃子核 ", " 不能吞下去  ", "   "},
         {"bytes that are not GBK are neither repaired nor rejected", "\x81", "\xFF\xFE\x80", "\xA3"},
