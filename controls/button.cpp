@@ -21,12 +21,8 @@ LRESULT CALLBACK button_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lpar
             return 0;
         }
         break;
-    case WM_NCDESTROY: {
-        const WNDPROC system_proc = button.system_proc;
-        attach_control_state<Button>(hwnd, nullptr);
-        delete_control_state(&button);
-        return call_window_proc(system_proc, hwnd, message, wparam, lparam);
-    }
+    case WM_NCDESTROY:
+        return destroy_subclassed(hwnd, button, wparam, lparam);
     }
     return call_window_proc(button.system_proc, hwnd, message, wparam, lparam);
 }

@@ -2,6 +2,8 @@
 // its window, and destroyed when the window is.
 #pragma once
 
+#include "window/system_text.hpp"
+
 #include <windows.h>
 
 #include <cstdlib>
@@ -35,4 +37,15 @@ template <class State>
 State* control_state(HWND hwnd)
 {
     return reinterpret_cast<State*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+// A subclassed system control's end: passes WM_NCDESTROY on to the system's own procedure, then
+// destroys the control's state.
+template <class State>
+LRESULT destroy_subclassed(HWND hwnd, State& state, WPARAM wparam, LPARAM lparam)
+{
+    const WNDPROC system_proc = state.system_proc;
+    attach_control_state<State>(hwnd, nullptr);
+    delete_control_state(&state);
+    return call_window_proc(system_proc, hwnd, WM_NCDESTROY, wparam, lparam);
 }

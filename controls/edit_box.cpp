@@ -99,12 +99,8 @@ LRESULT CALLBACK edit_box_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lp
             return 0;
         }
         break;
-    case WM_NCDESTROY: {
-        const WNDPROC system_proc = box.system_proc;
-        attach_control_state<EditBox>(hwnd, nullptr);
-        delete_control_state(&box);
-        return call_window_proc(system_proc, hwnd, message, wparam, lparam);
-    }
+    case WM_NCDESTROY:
+        return destroy_subclassed(hwnd, box, wparam, lparam);
     }
     return call_window_proc(box.system_proc, hwnd, message, wparam, lparam);
 }

@@ -5,22 +5,23 @@
 
 #include <utility>
 
-// A GDI object the program made (font, brush, pen). Stock objects are never put in one.
-template <class Handle>
-class OwnedObject {
+// A handle the program made (font, brush, pen, icon), released once by `release` when its owner
+// goes. Stock objects and shared icons are never put in one.
+template <class Handle, auto release>
+class Owned {
 public:
-    OwnedObject() = default;
-    explicit OwnedObject(Handle handle) : handle_(handle) {}
-    OwnedObject(OwnedObject&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
-    OwnedObject& operator=(OwnedObject&& other) noexcept
+    Owned() = default;
+    explicit Owned(Handle handle) : handle_(handle) {}
+    Owned(Owned&& other) noexcept : handle_(std::exchange(other.handle_, nullptr)) {}
+    Owned& operator=(Owned&& other) noexcept
     {
         std::swap(handle_, other.handle_);
         return *this;
     }
-    ~OwnedObject()
+    ~Owned()
     {
         if (handle_)
-            DeleteObject(handle_);
+            release(handle_);
     }
     Handle get() const { return handle_; }
     explicit operator bool() const { return handle_ != nullptr; }
@@ -28,6 +29,19 @@ public:
 private:
     Handle handle_ = nullptr;
 };
+
+inline void delete_object(HGDIOBJ object)
+{
+    DeleteObject(object);
+}
+
+inline void destroy_icon(HICON icon)
+{
+    DestroyIcon(icon);
+}
+
+template <class Handle>
+using OwnedObject = Owned<Handle, delete_object>;
 
 using OwnedFont = OwnedObject<HFONT>;
 using OwnedBrush = OwnedObject<HBRUSH>;
@@ -88,24 +102,4 @@ OwnedFont make_font(const LOGFONTA& setting);
 // The font to draw with: the made one, or the stock default GUI font when there is none.
 HFONT font_or_default(const OwnedFont& font);
 
-// An icon the program made from its resources (not a shared one), destroyed once.
-class OwnedIcon {
-public:
-    OwnedIcon() = default;
-    explicit OwnedIcon(HICON icon) : icon_(icon) {}
-    OwnedIcon(OwnedIcon&& other) noexcept : icon_(std::exchange(other.icon_, nullptr)) {}
-    OwnedIcon& operator=(OwnedIcon&& other) noexcept
-    {
-        std::swap(icon_, other.icon_);
-        return *this;
-    }
-    ~OwnedIcon()
-    {
-        if (icon_)
-            DestroyIcon(icon_);
-    }
-    HICON get() const { return icon_; }
-
-private:
-    HICON icon_ = nullptr;
-};
+using OwnedIcon = Owned<HICON, destroy_icon>;

@@ -56,16 +56,6 @@ bool same_font(const std::string& a, const std::string& b)
     return a.substr(a.find(" (")) == b.substr(b.find(" ("));
 }
 
-HFONT label_font(int character_height, int weight)
-{
-    LOGFONTW font{};
-    font.lfHeight = -character_height;
-    font.lfWeight = weight;
-    font.lfCharSet = GB2312_CHARSET;
-    font.lfQuality = PROOF_QUALITY;
-    return CreateFontIndirectW(&font);
-}
-
 void write_file(const std::string& path, const std::string& bytes)
 {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -80,14 +70,7 @@ std::string read_file(const std::string& path)
 void clear_and_type(const Program& program, const char* box, const std::wstring& text)
 {
     set_window_text(program.control(box), "");
-    program.activate();
-    const HWND target = program.control(box);
-    for (int step = 0; step < 6 && program.focus() != target; ++step) {
-        const HWND before = program.focus();
-        press(VK_TAB);
-        eventually([&] { return program.focus() != before; });
-    }
-    REQUIRE(program.focus() == target);
+    REQUIRE(program.tab_to(box));
     type_text(text);
 }
 

@@ -36,18 +36,6 @@ int gui_line_height()
     return size.cy;
 }
 
-void focus_with_tab(const Program& program, const char* name)
-{
-    program.activate();
-    const HWND target = program.control(name);
-    for (int step = 0; step < 6 && program.focus() != target; ++step) {
-        const HWND before = program.focus();
-        press(VK_TAB);
-        eventually([&] { return program.focus() != before; });
-    }
-    REQUIRE(program.focus() == target);
-}
-
 } // namespace
 
 TEST_CASE("styles and extended styles of the four boxes and the two buttons, exactly")
@@ -139,7 +127,7 @@ TEST_CASE("a text longer than an input box scrolls sideways with the caret and i
         subject += "桃子核" + std::to_string(i);
     const HWND box = program.control("编辑框1");
     set_window_text(box, subject);
-    focus_with_tab(program, "编辑框1");
+    REQUIRE(program.tab_to("编辑框1"));
     press(VK_END);
     const DWORD characters = static_cast<DWORD>(from_gbk(subject).size());
     REQUIRE(eventually([&] { return selection(box).first == characters; }));
@@ -163,7 +151,7 @@ TEST_CASE("long lines wrap in the output box and the vertical scroll bar reaches
     // One paragraph, laid out on many lines within the box's width.
     CHECK(SendMessageW(output, EM_GETLINECOUNT, 0, 0) > 10);
     CHECK(SendMessageW(output, EM_GETFIRSTVISIBLELINE, 0, 0) == 0);
-    focus_with_tab(program, "编辑框4");
+    REQUIRE(program.tab_to("编辑框4"));
     press(VK_END, {VK_CONTROL});
     CHECK(eventually([&] { return SendMessageW(output, EM_GETFIRSTVISIBLELINE, 0, 0) > 0; }));
     CHECK(window_text(output) == paragraph);
@@ -175,7 +163,7 @@ TEST_CASE("Enter in the output box breaks the line with CR LF, and the next Gene
     REQUIRE(program.main());
     const HWND output = program.control("编辑框4");
     set_window_text(output, "");
-    focus_with_tab(program, "编辑框4");
+    REQUIRE(program.tab_to("编辑框4"));
     type_text(L"一");
     press(VK_RETURN);
     type_text(L"二");
@@ -191,7 +179,7 @@ TEST_CASE("Space on a focused button clicks it")
     REQUIRE(program.main());
     const HWND output = program.control("编辑框4");
     set_window_text(output, "");
-    focus_with_tab(program, "按钮1");
+    REQUIRE(program.tab_to("按钮1"));
     press(VK_SPACE);
     CHECK(eventually([&] { return window_text(output).size() == 352; }));
 }

@@ -23,18 +23,6 @@ RECT screen_rect_of_client(HWND hwnd)
     return rect;
 }
 
-// A font as a label makes it: a character height, a weight, the character set a Chinese system
-// takes by default, no face name.
-HFONT label_font(int character_height, int weight)
-{
-    LOGFONTW font{};
-    font.lfHeight = -character_height;
-    font.lfWeight = weight;
-    font.lfCharSet = GB2312_CHARSET;
-    font.lfQuality = PROOF_QUALITY;
-    return CreateFontIndirectW(&font);
-}
-
 // The caption as it should look: drawn by the system in a box of the label's size, on the face
 // colour, in black.
 std::vector<DWORD> expected_label(const std::string& caption, HFONT font, int width, int height, UINT format)

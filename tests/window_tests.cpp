@@ -49,19 +49,6 @@ void generate(const Program& program)
     SendMessageW(program.control("按钮1"), BM_CLICK, 0, 0);
 }
 
-// Moves the focus to the control with Tab, as a user would.
-void tab_to(const Program& program, const char* name)
-{
-    program.activate();
-    const HWND target = program.control(name);
-    for (int step = 0; step < 6 && program.focus() != target; ++step) {
-        const HWND before = program.focus();
-        press(VK_TAB);
-        eventually([&] { return program.focus() != before; });
-    }
-    REQUIRE(program.focus() == target);
-}
-
 DWORD selection(HWND edit)
 {
     return static_cast<DWORD>(SendMessageW(edit, EM_GETSEL, 0, 0));
@@ -282,7 +269,7 @@ TEST_CASE("Enter clicks no button and moves no focus; in the output box it start
         for (const std::string name : {"编辑框1", "编辑框2", "编辑框3", "按钮1"}) {
             CAPTURE(name);
             const HWND control = program.control(name.c_str());
-            tab_to(program, name.c_str());
+            REQUIRE(program.tab_to(name.c_str()));
             const std::string before = window_text(control);
             press(VK_RETURN);
             // A Tab after the Enter: once the focus has moved, the Enter has been handled too.
@@ -291,7 +278,7 @@ TEST_CASE("Enter clicks no button and moves no focus; in the output box it start
             CHECK(window_text(control) == before);
             CHECK(window_text(output).empty());
         }
-        tab_to(program, "按钮3");
+        REQUIRE(program.tab_to("按钮3"));
         press(VK_RETURN);
         press(VK_TAB);
         CHECK(eventually([&] { return program.focus() == program.control("编辑框1"); }));
@@ -299,7 +286,7 @@ TEST_CASE("Enter clicks no button and moves no focus; in the output box it start
     }
     SUBCASE("in the output box")
     {
-        tab_to(program, "编辑框4");
+        REQUIRE(program.tab_to("编辑框4"));
         type_text(L"ab");
         press(VK_RETURN);
         type_text(L"c");
@@ -314,7 +301,7 @@ TEST_CASE("Esc from any tab stop ends the program with exit code 0")
         CAPTURE(name);
         Program program;
         REQUIRE(program.main());
-        tab_to(program, name.c_str());
+        REQUIRE(program.tab_to(name.c_str()));
         press(VK_ESCAPE);
         CHECK(program.wait_exit() == 0);
     }
@@ -353,7 +340,7 @@ TEST_CASE("the focused control has the focus again after minimising, and after a
 {
     Program program;
     REQUIRE(program.main());
-    tab_to(program, "编辑框3");
+    REQUIRE(program.tab_to("编辑框3"));
 
     PostMessageW(program.main(), WM_SYSCOMMAND, SC_MINIMIZE, 0);
     REQUIRE(eventually([&] { return IsIconic(program.main()) != FALSE; }));
@@ -362,7 +349,7 @@ TEST_CASE("the focused control has the focus again after minimising, and after a
     program.activate();
     CHECK(eventually([&] { return program.focus() == program.control("编辑框3"); }));
 
-    tab_to(program, "按钮1");
+    REQUIRE(program.tab_to("按钮1"));
     {
         // A second copy comes to the front with a window of its own; they share nothing.
         const Program second;

@@ -3,6 +3,7 @@
 #include "window/main_window.hpp"
 
 #include "controls/edit_box.hpp"
+#include "controls/gdi.hpp"
 #include "window/description.hpp"
 #include "window/keyboard.hpp"
 #include "window/lifecycle.hpp"
@@ -47,10 +48,8 @@ void restore_focus()
 
 void paint(HWND hwnd)
 {
-    PAINTSTRUCT paint;
-    const HDC hdc = BeginPaint(hwnd, &paint);
-    FillRect(hdc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
-    EndPaint(hwnd, &paint);
+    const PaintDc dc(hwnd);
+    FillRect(dc.get(), &dc.area(), GetSysColorBrush(COLOR_BTNFACE));
 }
 
 LRESULT CALLBACK main_window_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept

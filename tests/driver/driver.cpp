@@ -162,6 +162,18 @@ void Program::activate() const
     eventually([&] { return GetForegroundWindow() == main_; }, 2000);
 }
 
+bool Program::tab_to(const char* name) const
+{
+    activate();
+    const HWND target = control(name);
+    for (int step = 0; step < 6 && focus() != target; ++step) {
+        const HWND before = focus();
+        press(VK_TAB);
+        eventually([&] { return focus() != before; });
+    }
+    return focus() == target;
+}
+
 std::string window_text(HWND hwnd)
 {
     DWORD_PTR length = 0;
@@ -264,6 +276,16 @@ bool eventually(const std::function<bool()>& condition, DWORD milliseconds)
         Sleep(10);
     }
     return true;
+}
+
+HFONT label_font(int character_height, int weight)
+{
+    LOGFONTW font{};
+    font.lfHeight = -character_height;
+    font.lfWeight = weight;
+    font.lfCharSet = GB2312_CHARSET;
+    font.lfQuality = PROOF_QUALITY;
+    return CreateFontIndirectW(&font);
 }
 
 DWORD Capture::at(int x, int y) const

@@ -55,6 +55,8 @@ public:
     HWND focus() const;
     // Brings the main window to the foreground, as a user clicking its title bar would.
     void activate() const;
+    // Moves the focus to the control with Tab, as a user would; false when it never gets there.
+    bool tab_to(const char* name) const;
 
 private:
     HANDLE process_ = nullptr;
@@ -79,6 +81,10 @@ void click_at(POINT screen);
 
 // Waits until `condition` holds, checking every few milliseconds; false when time runs out.
 bool eventually(const std::function<bool()>& condition, DWORD milliseconds = 5000);
+
+// A font as the program makes a label's from its setting: a character height, a weight, the
+// character set a Chinese system takes by default, no face name. The caller deletes it.
+HFONT label_font(int character_height, int weight);
 
 // Pixels of the screen, as 0x00RRGGBB.
 struct Capture {
