@@ -34,16 +34,8 @@ HWND create_button(HWND parent, const ControlRow& row, int id)
     // Never BS_DEFPUSHBUTTON: Enter clicks nothing in this window.
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (row.tab ? WS_TABSTOP : 0) | BS_PUSHBUTTON | BS_CENTER |
                         BS_VCENTER | BS_MULTILINE;
-    Button* button = new_control_state<Button>(&row, nullptr);
-    if (!button)
-        return nullptr;
-    const HWND hwnd = create_window(0, "BUTTON", row.text, style, row.left, row.top, row.width, row.height, parent, id, nullptr);
-    if (!hwnd) {
-        delete_control_state(button);
-        return nullptr;
-    }
-    attach_control_state(hwnd, button);
-    button->system_proc = subclass_window(hwnd, button_proc);
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    const HWND hwnd = create_subclassed(new_control_state<Button>(&row, nullptr), button_proc, "BUTTON", style, parent, row, id);
+    if (hwnd)
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
     return hwnd;
 }

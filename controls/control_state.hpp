@@ -2,6 +2,7 @@
 // its window, and destroyed when the window is.
 #pragma once
 
+#include "controls/control.hpp"
 #include "window/system_text.hpp"
 
 #include <windows.h>
@@ -48,4 +49,22 @@ LRESULT destroy_subclassed(HWND hwnd, State& state, WPARAM wparam, LPARAM lparam
     attach_control_state<State>(hwnd, nullptr);
     delete_control_state(&state);
     return call_window_proc(system_proc, hwnd, WM_NCDESTROY, wparam, lparam);
+}
+
+// A system control of `class_name` made from its row, with `state` attached and its messages
+// going through `proc` first; null, and the state destroyed, when the system refuses it.
+template <class State>
+HWND create_subclassed(State* state, WNDPROC proc, const char* class_name, DWORD style, HWND parent,
+                       const ControlRow& row, int id)
+{
+    if (!state)
+        return nullptr;
+    const HWND hwnd = create_window(0, class_name, row.text, style, row.left, row.top, row.width, row.height, parent, id, nullptr);
+    if (!hwnd) {
+        delete_control_state(state);
+        return nullptr;
+    }
+    attach_control_state(hwnd, state);
+    state->system_proc = subclass_window(hwnd, proc);
+    return hwnd;
 }

@@ -119,16 +119,11 @@ HWND create_edit_box(HWND parent, const ControlRow& row, int id)
     const DWORD lines = multi_line ? ES_MULTILINE | ES_AUTOVSCROLL | ES_WANTRETURN | WS_VSCROLL : ES_AUTOHSCROLL;
     const DWORD style = WS_CHILD | WS_CLIPSIBLINGS | (row.tab ? WS_TABSTOP : 0) | lines;
 
-    EditBox* box = new_control_state<EditBox>(&row, nullptr, OwnedBrush(CreateSolidBrush(RGB(0xFF, 0xFF, 0xFF))));
-    if (!box)
+    const HWND hwnd = create_subclassed(new_control_state<EditBox>(&row, nullptr, OwnedBrush(CreateSolidBrush(RGB(0xFF, 0xFF, 0xFF)))),
+                                        edit_box_proc, "EDIT", style, parent, row, id);
+    if (!hwnd)
         return nullptr;
-    const HWND hwnd = create_window(0, "EDIT", row.text, style, row.left, row.top, row.width, row.height, parent, id, nullptr);
-    if (!hwnd) {
-        delete_control_state(box);
-        return nullptr;
-    }
-    attach_control_state(hwnd, box);
-    box->system_proc = subclass_window(hwnd, edit_box_proc);
+    EditBox* box = control_state<EditBox>(hwnd);
 
     // Font and minimum height: a single-line box is at least one line of its font plus its edges.
     if (row.font)
