@@ -27,7 +27,8 @@ public:
             ACCESS_MASK access;
         };
         using Query = LONG(WINAPI*)(ULONG, PVOID, ULONG, PULONG);
-        const auto query = reinterpret_cast<Query>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation"));
+        const auto query = reinterpret_cast<Query>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQuerySystemInformation")));
         std::vector<char> list(1 << 22);
         ULONG length = 0;
         constexpr ULONG kSystemHandleInformation = 16;
