@@ -11,6 +11,7 @@
 #include "window/window_icons.hpp"
 
 #include <algorithm>
+#include <iterator>
 
 namespace {
 
@@ -18,6 +19,7 @@ using CreateControl = HWND (*)(HWND parent, const ControlRow& row, int id);
 
 // Indexed by ControlKind.
 constexpr CreateControl kCreators[] = {create_label, create_separator, create_edit_box, create_button};
+static_assert(std::size(kCreators) == static_cast<std::size_t>(ControlKind::button) + 1);
 
 HWND g_main = nullptr;
 HWND g_controls[kControlCount] = {};
