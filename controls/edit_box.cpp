@@ -61,10 +61,9 @@ void paint_frame(const EditBox& box, HWND hwnd)
     OffsetRect(&client, -window.left, -window.top);
     OffsetRect(&window, -window.left, -window.top);
 
-    const HDC hdc = GetWindowDC(hwnd);
-    ExcludeClipRect(hdc, client.left, client.top, client.right, client.bottom);
-    FillRect(hdc, &window, box.background.get());
-    ReleaseDC(hwnd, hdc);
+    const WindowDc dc(hwnd, true);
+    ExcludeClipRect(dc.get(), client.left, client.top, client.right, client.bottom);
+    FillRect(dc.get(), &window, box.background.get());
 }
 
 LRESULT CALLBACK edit_box_proc(HWND hwnd, UINT message, WPARAM wparam, LPARAM lparam) noexcept

@@ -1,12 +1,12 @@
-// Owned GDI objects and device contexts: each released exactly once, when its owner goes.
+// Owned handles, GDI objects and device contexts: each released exactly once, when its owner goes.
 #pragma once
 
 #include <windows.h>
 
 #include <utility>
 
-// A handle the program made (font, brush, pen, icon), released once by `release` when its owner
-// goes. Stock objects and shared icons are never put in one.
+// A handle the program made or was given (font, brush, pen, icon, process, thread), released once
+// by `release` when its owner goes. Stock objects and shared icons are never put in one.
 template <class Handle, auto release>
 class Owned {
 public:
@@ -63,10 +63,11 @@ private:
     HDC hdc_;
 };
 
-// A window's DC (or the screen's, for a null window), released on destruction.
+// A window's DC (or the screen's, for a null window), released on destruction. With `frame`, the
+// DC covers the whole window, its frame included.
 class WindowDc {
 public:
-    explicit WindowDc(HWND hwnd) : hwnd_(hwnd), hdc_(GetDC(hwnd)) {}
+    explicit WindowDc(HWND hwnd, bool frame = false) : hwnd_(hwnd), hdc_(frame ? GetWindowDC(hwnd) : GetDC(hwnd)) {}
     ~WindowDc()
     {
         if (hdc_)

@@ -2,6 +2,7 @@
 #include "window/actions.hpp"
 
 #include "article/article.hpp"
+#include "controls/gdi.hpp"
 #include "window/description.hpp"
 #include "window/main_window.hpp"
 
@@ -9,18 +10,7 @@
 
 namespace {
 
-// A kernel handle closed once, when its owner goes.
-class OwnedHandle {
-public:
-    explicit OwnedHandle(HANDLE handle) : handle_(handle) {}
-    ~OwnedHandle() { CloseHandle(handle_); }
-    OwnedHandle(const OwnedHandle&) = delete;
-    OwnedHandle& operator=(const OwnedHandle&) = delete;
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
+using OwnedHandle = Owned<HANDLE, CloseHandle>;
 
 } // namespace
 
