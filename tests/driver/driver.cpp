@@ -158,18 +158,24 @@ HWND Program::focus() const
 
 void Program::activate() const
 {
-    SetForegroundWindow(main_);
-    eventually([&] { return GetForegroundWindow() == main_; }, 2000);
+    eventually([&] {
+        if (GetForegroundWindow() == main_)
+            return true;
+        SetForegroundWindow(main_);
+        return false;
+    }, 2000);
 }
 
 bool Program::tab_to(const char* name) const
 {
     activate();
     const HWND target = control(name);
-    for (int step = 0; step < 6 && focus() != target; ++step) {
+    for (int step = 0; step < 12 && focus() != target; ++step) {  // twice round the six tab stops
         const HWND before = focus();
         press(VK_TAB);
-        eventually([&] { return focus() != before; });
+        // A key sent while the window was still coming to the front may be lost: bring it forward again.
+        if (!eventually([&] { return focus() != before; }, 1000))
+            activate();
     }
     return focus() == target;
 }
