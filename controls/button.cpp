@@ -1,7 +1,7 @@
 // Buttons: ordinary push buttons whose click, handed back by the main window, runs the bound action.
 #include "controls/control.hpp"
 #include "controls/control_state.hpp"
-#include "window/system_text.hpp"
+#include "system_text/system_text.hpp"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "controls/control.hpp"
-#include "window/system_text.hpp"
+#include "system_text/system_text.hpp"
 
 #include <windows.h>
 

@@ -4,7 +4,7 @@
 
 #include "controls/control_state.hpp"
 #include "controls/gdi.hpp"
-#include "window/system_text.hpp"
+#include "system_text/system_text.hpp"
 
 #include <windowsx.h>
 

@@ -1,7 +1,7 @@
 // Making fonts from font settings.
 #include "controls/gdi.hpp"
 
-#include "window/system_text.hpp"
+#include "system_text/system_text.hpp"
 
 OwnedFont make_font(const LOGFONTA& setting)
 {

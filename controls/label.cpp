@@ -3,7 +3,7 @@
 #include "controls/control.hpp"
 #include "controls/gdi.hpp"
 #include "controls/control_state.hpp"
-#include "window/system_text.hpp"
+#include "system_text/system_text.hpp"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // The separator line: a silver rectangle filling its control, one pixel high in this window.
 #include "controls/control.hpp"
 #include "controls/gdi.hpp"
-#include "window/system_text.hpp"
+#include "system_text/system_text.hpp"
 
 namespace {
 

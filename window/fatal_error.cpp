@@ -3,7 +3,7 @@
 
 #include "article/text.hpp"
 #include "window/lifecycle.hpp"
-#include "window/system_text.hpp"
+#include "system_text/system_text.hpp"
 
 #include <windows.h>
 

@@ -3,7 +3,7 @@
 #include "window/keyboard.hpp"
 #include "window/lifecycle.hpp"
 #include "window/main_window.hpp"
-#include "window/system_text.hpp"
+#include "system_text/system_text.hpp"
 
 #include <windows.h>
 

@@ -7,7 +7,7 @@
 #include "window/description.hpp"
 #include "window/keyboard.hpp"
 #include "window/lifecycle.hpp"
-#include "window/system_text.hpp"
+#include "system_text/system_text.hpp"
 #include "window/window_icons.hpp"
 
 #include <algorithm>

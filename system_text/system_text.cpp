@@ -2,7 +2,7 @@
 // Unicode windows, and each crossing converts explicitly with code page 936, so the program reads
 // and shows the same characters whatever the system's ANSI code page. A conversion that fails or
 // whose result cannot be stored is treated as exhausted storage, never cut short.
-#include "window/system_text.hpp"
+#include "system_text/system_text.hpp"
 
 #include <climits>
 #include <cstddef>
